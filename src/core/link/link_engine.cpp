@@ -205,9 +205,11 @@ void LinkEngine::ReceiveGreetingFirst(const Bytes& chunk) {
       ShowVersion(chunk[4], chunk[5], chunk[6]);
     }
   }
-  replyBuffer_.insert(replyBuffer_.end(), chunk.begin(), chunk.end());
+  // The rest is assembled like any later chunk; a first chunk that already holds
+  // the whole reply completes the greeting at once instead of waiting for a chunk
+  // that never comes.
   linkState_ = link_state::kGreetingAssembling;
-  replyTimer_->start();
+  ReceiveGreetingRest(chunk);
 }
 
 void LinkEngine::ReceiveGreetingRest(const Bytes& chunk) {
