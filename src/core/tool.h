@@ -18,6 +18,7 @@ class Tool {
   Tool& operator=(const Tool&) = delete;
 
   window::WindowModel& model() { return model_; }
+  const window::WindowModel& model() const { return model_; }
   LinkEngine& link() { return link_; }
   PortSession& session() { return session_; }
 
