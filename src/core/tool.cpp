@@ -4,7 +4,7 @@
 
 namespace tavu {
 
-Tool::Tool(platform::Platform& platform)
+Tool::Tool(const platform::Platform& platform)
     : platform_(platform), link_(platform, model_, MakeLinkHooks()), session_(platform, model_, link_) {}
 
 LinkHooks Tool::MakeLinkHooks() {

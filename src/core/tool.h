@@ -13,7 +13,7 @@ namespace tavu {
 
 class Tool {
  public:
-  explicit Tool(platform::Platform& platform);
+  explicit Tool(const platform::Platform& platform);
   Tool(const Tool&) = delete;
   Tool& operator=(const Tool&) = delete;
 
@@ -29,7 +29,7 @@ class Tool {
  private:
   LinkHooks MakeLinkHooks();
 
-  platform::Platform& platform_;
+  platform::Platform platform_;  // a bundle of references, copied
   window::WindowModel model_;
   std::function<void()> onChanged_;
   LinkEngine link_;

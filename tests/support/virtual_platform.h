@@ -115,6 +115,10 @@ class RecordingPort final : public platform::SerialPort {
 // A bundle of the virtual parts with the platform view the core takes.
 struct VirtualPlatform {
   explicit VirtualPlatform(platform::SerialPort& port);
+  // The same parts around another port (one that needs this scheduler first).
+  platform::Platform with(platform::SerialPort& port) {
+    return {port, scheduler, dialogs, settings, clock, locale, links, screen};
+  }
   VirtualScheduler scheduler;
   ScriptedDialogs dialogs;
   MemoryStore settings;

@@ -18,7 +18,7 @@ std::string LastTwoDigits(int value) {
 
 }  // namespace
 
-LinkEngine::LinkEngine(platform::Platform& platform, window::WindowModel& model, LinkHooks hooks)
+LinkEngine::LinkEngine(const platform::Platform& platform, window::WindowModel& model, LinkHooks hooks)
     : platform_(platform), model_(model), hooks_(std::move(hooks)) {
   tick_ = platform_.scheduler.createTimer(kTickMs, [this] {
     Timer_CountTimer();

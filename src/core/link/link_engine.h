@@ -55,7 +55,7 @@ struct LinkHooks {
 
 class LinkEngine {
  public:
-  LinkEngine(platform::Platform& platform, window::WindowModel& model, LinkHooks hooks);
+  LinkEngine(const platform::Platform& platform, window::WindowModel& model, LinkHooks hooks);
   ~LinkEngine();
   LinkEngine(const LinkEngine&) = delete;
   LinkEngine& operator=(const LinkEngine&) = delete;
@@ -115,7 +115,7 @@ class LinkEngine {
   void Message(const std::string& text);
   void AfterEvent();
 
-  platform::Platform& platform_;
+  platform::Platform platform_;  // a bundle of references, copied
   window::WindowModel& model_;
   LinkHooks hooks_;
   std::unique_ptr<platform::Timer> tick_;

@@ -18,7 +18,7 @@ bool IsPortItem(const window::MenuItem& item) { return item.name != "polacz" && 
 
 }  // namespace
 
-PortSession::PortSession(platform::Platform& platform, window::WindowModel& model, LinkEngine& link)
+PortSession::PortSession(const platform::Platform& platform, window::WindowModel& model, LinkEngine& link)
     : platform_(platform), model_(model), link_(link) {}
 
 void PortSession::OfferPort(const std::string& name) {

@@ -17,7 +17,7 @@ inline constexpr const char* kCurLang = "CurLang";
 
 class PortSession {
  public:
-  PortSession(platform::Platform& platform, window::WindowModel& model, LinkEngine& link);
+  PortSession(const platform::Platform& platform, window::WindowModel& model, LinkEngine& link);
 
   // Builds the port menu from the ports present (plus `extraPort`, and the stored
   // port, when the system does not list them), restores the stored port and language.
@@ -36,7 +36,7 @@ class PortSession {
   void CheckPortItem(const std::string& name);
   void StorePortSettings();
 
-  platform::Platform& platform_;
+  platform::Platform platform_;  // a bundle of references, copied
   window::WindowModel& model_;
   LinkEngine& link_;
 };
