@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/platform/bytes.h"
+#include "sim/engine_model.h"
 
 namespace tavu::sim {
 
@@ -20,6 +21,11 @@ enum class Fault {
   CablePulled,      // the port goes away: nothing in, nothing out
 };
 
+// How late a reply starts under Fault::Delay: past the tool's 3000 ms reply timer.
+inline constexpr int kDelayFaultMs = 3500;
+// Bytes a truncated reply lacks, and bytes an over-long reply carries past its length.
+inline constexpr std::size_t kFaultBytes = 3;
+
 // Parses a fault name as tavu-sim and --demo take it ("silence", "wrong-echo",
 // "chunks=1" ...); returns false for an unknown name.
 struct Options {
@@ -28,6 +34,9 @@ struct Options {
   int chunkSize = 0;  // >0: every reply is delivered in chunks of this many bytes
 };
 bool ParseFault(const std::string& text, Options& options);
+
+// The plain bytes of a reply: start byte, length L big-endian, echo, payload, final byte.
+Bytes ReplyFrame(std::uint8_t echo, const Bytes& payload);
 
 class Controller {
  public:
@@ -43,13 +52,33 @@ class Controller {
   Options& options() { return options_; }
   const Bytes& settings() const { return settings_; }  // the whole settings reply frame
   Bytes& settings() { return settings_; }
-  // The plain frames received so far, start byte and checksum included.
+  // The plain frames received so far, start byte and checksum included, whether
+  // their checksum held or not.
   const std::vector<Bytes>& framesSeen() const { return frames_; }
+  const EngineModel& engine() const { return engine_; }
+
+  // The plain reply to one command (code first, no start byte or checksum),
+  // after applying it to the block; no fault is applied here.
+  Bytes answer(const Bytes& command);
 
  private:
+  // Bytes a frame with this command code has in all (start byte and checksum
+  // included); 0 when the code is unknown.
+  std::size_t frameLength(std::uint8_t code) const;
+  void completeFrame(std::vector<Bytes>& replies);
+  // Changes the block (and the engine) as the command asks.
+  void apply(const Bytes& command);
+  Bytes settingsReply(std::uint8_t echo) const;
+  Bytes serviceReply(std::uint8_t echo) const;
+  Bytes withFaults(Bytes reply, std::uint8_t code, bool linkLevel) const;
+
   Options options_;
+  bool older_;  // firmware 3.7.7: the older block layout
   Bytes settings_;
   std::vector<Bytes> frames_;
+  EngineModel engine_;
+  bool inFrame_ = false;
+  Bytes pending_;  // plain bytes of the frame being received
 };
 
 }  // namespace tavu::sim
