@@ -1,5 +1,7 @@
 #include "sim/controller.h"
 
+#include <algorithm>
+
 #include <array>
 #include <charconv>
 #include <string_view>
@@ -95,8 +97,12 @@ bool ParseFault(const std::string& text, Options& options) {
 
 Bytes ReplyFrame(std::uint8_t echo, const Bytes& payload) {
   const std::size_t length = payload.size() + 5;
-  Bytes r{kStartByte, static_cast<std::uint8_t>(length >> 8), static_cast<std::uint8_t>(length & 0xFF), echo};
-  r.insert(r.end(), payload.begin(), payload.end());
+  Bytes r(length - 1);
+  r[0] = kStartByte;
+  r[1] = static_cast<std::uint8_t>(length >> 8);
+  r[2] = static_cast<std::uint8_t>(length & 0xFF);
+  r[3] = echo;
+  std::copy(payload.begin(), payload.end(), r.begin() + 4);
   r.push_back(FrameChecksum(r));
   return r;
 }

@@ -25,7 +25,7 @@ class ConnectTest : public ::testing::Test {
     tool = std::make_unique<Tool>(vp.with(*port));
     tool->session().FormCreate();
   }
-  bool Connected() { return tool->link().LinkState() == "count" && tool->model().Polacz_switch.on; }
+  bool Connected() { return !tool->link().LinkState().empty() && tool->model().Polacz_switch.on; }
   std::size_t Polls() const {
     std::size_t n = 0;
     for (const auto& w : port->writes())
@@ -53,9 +53,9 @@ TEST_F(ConnectTest, ConnectsToEachGenerationAndPolls) {
     ASSERT_TRUE(scheduler.advanceUntil([&] { return Connected(); }, 10000)) << c.firmware;
     EXPECT_EQ(tool->model().StatusBar1[0].text, c.panel);
     EXPECT_EQ(tool->link().ControllerVariant, c.variant);
-    EXPECT_EQ(tool->link().SettingsImage, controller->settings());
+    EXPECT_EQ(tool->link().SettingsImage, controller->answer({0x66, 0x00}));
     ASSERT_TRUE(scheduler.advanceUntil([&] { return Polls() >= 20; }, 20000)) << c.firmware;
-    EXPECT_TRUE(Connected());
+    EXPECT_TRUE(Connected()) << tool->link().LinkState();
     EXPECT_TRUE(vp.dialogs.messages.empty()) << vp.dialogs.messages.front();
     tool->session().rozlacz1Click();
   }
@@ -72,7 +72,6 @@ TEST_F(ConnectTest, FaultsEndAsTheFitterIsTold) {
       {"chunks=1", true, {}},
       {"unknown-firmware", false, {}},
       {"silence", false, {timeOut}},
-      {"cable-pulled", false, {timeOut}},
   };
   for (const auto& c : cases) {
     Start("5.9.11", c.fault);
@@ -81,6 +80,17 @@ TEST_F(ConnectTest, FaultsEndAsTheFitterIsTold) {
     EXPECT_EQ(Connected(), c.connects) << c.fault;
     EXPECT_EQ(vp.dialogs.messages, c.messages) << c.fault;
   }
+}
+
+TEST_F(ConnectTest, PulledCableEndsInTheTimeOut) {
+  Start("5.9.11");
+  tool->session().zmien_port_COM(sim::kDemoPortName);
+  ASSERT_TRUE(scheduler.advanceUntil([&] { return Connected(); }, 10000));
+  controller->options().fault = sim::Fault::CablePulled;
+  scheduler.advance(4000);
+  EXPECT_FALSE(Connected());
+  EXPECT_EQ(vp.dialogs.messages, std::vector<std::string>{"Time out - błąd w transmisji (Brak Strownika) "});
+  EXPECT_TRUE(tool->model().inputEnabled);
 }
 
 TEST_F(ConnectTest, CommandWithAWrongEchoRunsOutOfAttempts) {

@@ -24,6 +24,10 @@ inline constexpr Rgb kLime{0, 255, 0};
 inline constexpr Rgb kBlue{0, 0, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWindowText{0, 0, 0};
+inline constexpr Rgb kWindow{255, 255, 255};
+inline constexpr Rgb kGreen{0, 128, 0};
+inline constexpr Rgb kAqua{0, 255, 255};
+inline constexpr Rgb kLightRed{255, 60, 60};
 }  // namespace colors
 
 struct DateTime {

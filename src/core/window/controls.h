@@ -34,8 +34,22 @@ struct Strip : Control {
   Rgb color = colors::kRed;
 };
 
+// A check box or radio button. `tag` is a small integer kept with the control.
 struct CheckBox : Control {
   bool checked = false;
+  int tag = 0;
+};
+
+struct Button : Control {
+  std::string hint;
+};
+
+// A text field; read-only ones only show what the tool writes.
+struct TextBox : Control {
+  std::string text;
+  Rgb color = colors::kWindow;  // background
+  Rgb textColor = colors::kWindowText;
+  bool readOnly = false;
 };
 
 struct Choice : Control {
@@ -43,20 +57,49 @@ struct Choice : Control {
   int index = -1;  // -1: no entry selected
 };
 
-// A dial, slider or numeric spin with a whole-number range and a scale.
+// A setting dial with a whole-number range, a scale and two signal names
+// (caption and secondCaption).
 struct Dial : Control {
   int value = 0;
   int minimum = 0;
   int maximum = 100;
   int scaleMaximum = 100;
+  std::string secondCaption;
+  std::string unit;
 };
 
-// A gauge that only shows a value.
+// A vertical slider over a real range cut into `steps` positions.
+struct Slider : Control {
+  double value = 0;
+  double minimum = 0;
+  double maximum = 1;
+  int steps = 100;
+  std::string secondCaption;
+  int left = 0, top = 0;  // where the tool places a slider that moves
+};
+
+// A numeric spin editor.
+struct Spin : Control {
+  double value = 0;
+  double minimum = 0;
+  double maximum = 100;
+  double step = 1;
+  int decimals = 0;
+  bool typing = true;  // false: only the arrows change it
+};
+
+// An instrument that only shows a value: bar, LED bar, meter, thermometer,
+// value indicator. caption and secondCaption are its two signal names.
 struct Gauge : Control {
   double value = 0;
   double minimum = 0;
   double maximum = 100;
   int scaleSteps = 0;
+  int decimals = 1;
+  std::string secondCaption;
+  std::string unit;
+  Rgb onColor = colors::kLime;
+  Rgb backColor = colors::kBlack;
   int sectorOffset = 0;
   int needleShape = 0;
 };

@@ -1,10 +1,13 @@
 #pragma once
 // Every control of the main window under its window name, with the state it
-// starts in. Later parts of the tool add their controls here.
-#include <array>
+// starts in. Each area of the window keeps its controls in a struct of its own;
+// the model gathers them so every control is reached by its plain name.
 #include <string>
 
 #include "core/window/controls.h"
+#include "core/window/header_controls.h"
+#include "core/window/other_tabs.h"
+#include "core/window/settings_tabs.h"
 
 namespace tavu::window {
 
@@ -13,44 +16,31 @@ inline constexpr const char* kApplicationTitle = "TAVU";
 inline constexpr const char* kVersionPanelBare = "TAVU ver.";
 inline constexpr const char* kLastConnectionLabel = " Ostatnie połączenie z PC : ";
 
-struct WindowModel {
-  WindowModel();
+// The frame around the tabs: caption, menus, the tab control and the status bar.
+struct ShellControls {
+  ShellControls();
 
   std::string caption = kWindowCaption;
   bool inputEnabled = true;  // false while the window is greyed
   bool fullScreen = false;   // on small screens the window covers the screen
+  std::string focused;       // window name of the control that has the focus, if the tool moved it
 
-  // Menus.
   Menu Pliki1;   // Odczyt1, Zapis1, Reset1, Exit1
   Menu PortCOM;  // one item per port present, then polacz and rozlacz1
   Menu Jazyk;    // the eight languages
 
-  // Header dashboard.
-  Panel Panel1Gora;
-  Panel Zaplon_panel;
-  Toggle Polacz_switch;
-  Toggle paliwo_Switch;
-  Lamp rezerwa_led_gora;
-  std::array<Lamp, 4> Gaz_led_g;     // Gaz_led_1g .. Gaz_led_4g
-  std::array<Lamp, 8> Cyl_led;       // Cyl_0_led .. Cyl_7_led
-  std::array<CheckBox, 8> Cyl_show;  // Cyl_0_show .. Cyl_7_show (radio buttons)
-  Gauge RPM_zegar;
-  Strip Error_Led;
-
-  // Tabs and what the link and the variant profile touch inside them.
   TabControl tab_control;
-  Choice szybkosc;
-  Panel GroupBox15;
-  Dial Min_Temp_Petrol_changer;
-  Dial RPM_Min_To_Petrol;
-  Panel Panel_korekta;
-  Dial T_przel_to_LPG;
-  Lamp Rezerwa_led_panel;
-  Memo Actual_errors_Memo;
-  CheckBox RPM_LAMBDA1;
-  CheckBox RPM_LAMBDA2;
-
   std::array<StatusPanel, 2> StatusBar1;
 };
+
+struct WindowModel : ShellControls,
+                     HeaderControls,
+                     PetrolTabControls,
+                     GasTabControls,
+                     SwitchTabControls,
+                     ErrorTabControls,
+                     DiagnosticsTabControls,
+                     MapTabControls,
+                     ScopeTabControls {};
 
 }  // namespace tavu::window
