@@ -78,6 +78,11 @@ void LinkEngine::ReleaseWindow() {
   model_.Zaplon_panel.color = colors::kButtonFace;
 }
 
+void LinkEngine::BeginBulkTransfer() {
+  GreyWindow();
+  SetSlowTick(true);
+}
+
 void LinkEngine::SetSlowTick(bool slow) {
   const int period = slow ? (tick_->interval() | kSlowTickFlag) : (tick_->interval() & 0x3FF);
   if (period != tick_->interval()) tick_->setInterval(period);
@@ -143,8 +148,7 @@ void LinkEngine::polaczClick(bool fromUser) {
 
   model_.RPM_LAMBDA1.checked = false;
   model_.RPM_LAMBDA2.checked = false;
-  GreyWindow();
-  SetSlowTick(true);
+  BeginBulkTransfer();
   Send(kGreetingFrame);
 }
 

@@ -73,6 +73,9 @@ class LinkEngine {
 
   void GreyWindow();
   void ReleaseWindow();
+  // A bulk transfer (data file, factory reset, the end of an adaptation) greys the
+  // window and slows the tick until the settings reply that ends it is decoded.
+  void BeginBulkTransfer();
 
   // Events.
   void ComPort1RxChar(std::size_t count);
