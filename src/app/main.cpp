@@ -20,6 +20,7 @@
 #include "core/tool.h"
 #include "sim/controller.h"
 #include "sim/simulated_port.h"
+#include "ui/instruments/instrument_accessibility.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -79,6 +80,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("TAVU"));
   QApplication::setApplicationVersion(QStringLiteral(TAVU_VERSION));
   const Options options = ParseCommandLine(app);
+  tavu::ui::InstallInstrumentAccessibility();
 
   tavu::app::QtScheduler scheduler;
   tavu::app::QtSerialPort serial;

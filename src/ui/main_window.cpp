@@ -3,83 +3,74 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <map>
 
-#include "ui/instruments/led.h"
-#include "ui/instruments/toggle_switch.h"
+#include "ui/bindings.h"
+#include "ui/header_panel.h"
 #include "ui/qt_convert.h"
+#include "ui/tabs/adaptation_tab.h"
+#include "ui/tabs/diagnostics_tab.h"
+#include "ui/tabs/error_tab.h"
+#include "ui/tabs/gas_tab.h"
+#include "ui/tabs/help_tab.h"
+#include "ui/tabs/info_tab.h"
+#include "ui/tabs/map_tab.h"
+#include "ui/tabs/petrol_tab.h"
+#include "ui/tabs/scope_tab.h"
+#include "ui/tabs/service_tab.h"
+#include "ui/tabs/switch_tab.h"
 
 namespace tavu::ui {
 namespace {
 
-constexpr int kInitialWidth = 795;
-constexpr int kInitialHeight = 590;
-
 void Show(QAction* action, const window::MenuItem& item) {
-  action->setText(ToQString(item.caption));
-  action->setVisible(item.visible);
-  action->setEnabled(item.enabled);
-  action->setChecked(item.checked);
+  const QString text = ToQString(item.caption);
+  if (action->text() != text) action->setText(text);
+  if (action->isVisible() != item.visible) action->setVisible(item.visible);
+  if (action->isEnabled() != item.enabled) action->setEnabled(item.enabled);
+  if (action->isChecked() != item.checked) action->setChecked(item.checked);
 }
 
-void Paint(QWidget* widget, const Rgb& color) {
-  QPalette palette = widget->palette();
-  if (palette.color(QPalette::Window) == ToQColor(color)) return;
-  palette.setColor(QPalette::Window, ToQColor(color));
-  widget->setPalette(palette);
-}
-
-void Show(Led* led, const window::Lamp& lamp) {
-  led->setColors(ToQColor(lamp.onColor), ToQColor(lamp.offColor));
-  led->setOn(lamp.on);
-  led->setFlashing(lamp.flashing);
-  led->setCaption(ToQString(lamp.caption));
-  led->setVisible(lamp.visible);
-}
-
-void Show(ToggleSwitch* toggle, const window::Toggle& model) {
-  toggle->setTexts(ToQString(model.offText), ToQString(model.onText));
-  toggle->setColors(ToQColor(model.offColor), ToQColor(model.onColor));
-  toggle->setOn(model.on);
-  toggle->setVisible(model.visible);
-  toggle->setEnabled(model.enabled);
-}
-
-QGroupBox* Group(const char* name, const std::string& caption, QWidget* parent) {
-  auto* group = new QGroupBox(ToQString(caption), parent);
-  group->setObjectName(QString::fromLatin1(name));
-  return group;
+// The page of each tab, by the tab's window name.
+TabPage* MakePage(const std::string& tab, Tool& tool) {
+  static const std::map<std::string, TabPage* (*)(Tool&)> kPages{
+      {"TabSheet1", [](Tool& t) -> TabPage* { return new PetrolTab(t); }},
+      {"TabSheet2", [](Tool& t) -> TabPage* { return new GasTab(t); }},
+      {"TabSheet3", [](Tool& t) -> TabPage* { return new AdaptationTab(t); }},
+      {"TabSheet4", [](Tool& t) -> TabPage* { return new MapTab(t); }},
+      {"TabSheet5", [](Tool& t) -> TabPage* { return new ErrorTab(t); }},
+      {"TabSheet7", [](Tool& t) -> TabPage* { return new ScopeTab(t); }},
+      {"TabSheet8", [](Tool& t) -> TabPage* { return new DiagnosticsTab(t); }},
+      {"TabSheet9", [](Tool& t) -> TabPage* { return new SwitchTab(t); }},
+      {"TabSheet10", [](Tool& t) -> TabPage* { return new ServiceTab(t); }},
+      {"TabSheet11", [](Tool& t) -> TabPage* { return new HelpTab(t); }},
+      {"TabSheet12", [](Tool& t) -> TabPage* { return new InfoTab(t); }},
+  };
+  const auto it = kPages.find(tab);
+  return it == kPages.end() ? nullptr : it->second(tool);
 }
 
 }  // namespace
 
 MainWindow::MainWindow(Tool& tool, QWidget* parent) : QMainWindow(parent), tool_(tool) {
-  setObjectName(QStringLiteral("TTAVU"));
+  Named(this, QStringLiteral("TTAVU"));
   resize(kInitialWidth, kInitialHeight);
 
-  panel1Gora_ = new QFrame(this);
-  panel1Gora_->setObjectName(QStringLiteral("Panel1Gora"));
+  panel1Gora_ = Named(new QFrame(this), QStringLiteral("Panel1Gora"));
   panel1Gora_->setAutoFillBackground(true);
   auto* column = new QVBoxLayout(panel1Gora_);
-  column->setContentsMargins(2, 2, 2, 2);
+  column->setContentsMargins(4, 2, 4, 2);
   column->setSpacing(2);
-  column->addWidget(buildHeader());
-
-  errorLed_ = new QLabel(panel1Gora_);
-  errorLed_->setObjectName(QStringLiteral("Error_Led"));
-  errorLed_->setAlignment(Qt::AlignCenter);
-  errorLed_->setAutoFillBackground(true);
-  errorLed_->setFixedHeight(16);
-  column->addWidget(errorLed_);
-
+  header_ = new HeaderPanel(tool_, panel1Gora_);
+  connect(header_, &HeaderPanel::acted, this, &MainWindow::refresh);
+  column->addWidget(header_);
   buildTabs();
   column->addWidget(tabs_, 1);
   setCentralWidget(panel1Gora_);
@@ -157,66 +148,18 @@ void MainWindow::rebuildPortMenu() {
   }
 }
 
-QWidget* MainWindow::buildHeader() {
-  const auto& m = tool_.model();
-  auto* header = new QWidget(panel1Gora_);
-  header->setObjectName(QStringLiteral("Panel1Gora_instruments"));
-  auto* grid = new QGridLayout(header);
-  grid->setContentsMargins(6, 0, 6, 0);
-  // Four columns of instrument groups, left to right; the groups not placed yet
-  // keep their room.
-  const std::array<int, 4> widths{201, 193, 186, 161};
-  for (int c = 0; c < 4; ++c) grid->setColumnMinimumWidth(c, widths[c]);
-  grid->setRowStretch(0, 1);
-  header->setMinimumHeight(250);
-
-  auto* portGroup = Group("GroupBox5", "Port COM", header);
-  auto* portLayout = new QHBoxLayout(portGroup);
-  portLayout->setContentsMargins(6, 2, 6, 4);
-  polaczSwitch_ = new ToggleSwitch(portGroup);
-  polaczSwitch_->setObjectName(QStringLiteral("Polacz_switch"));
-  polaczSwitch_->setFixedHeight(22);
-  portLayout->addWidget(polaczSwitch_);
-  connect(polaczSwitch_, &ToggleSwitch::toggled, this,
-          [this](bool on) { handle([&] { tool_.session().Polacz_switchStatusChanged(on); }); });
-  grid->addWidget(portGroup, 0, 2, Qt::AlignTop);
-
-  auto* injectors = Group("aaa", "Aktywne inj. Gaz", header);
-  auto* injectorRow = new QHBoxLayout(injectors);
-  injectorRow->setContentsMargins(4, 2, 4, 4);
-  for (std::size_t i = 0; i < cylLeds_.size(); ++i) {
-    cylLeds_[i] = new Led(injectors);
-    cylLeds_[i]->setObjectName(QStringLiteral("Cyl_%1_led").arg(i));
-    injectorRow->addWidget(cylLeds_[i]);
-  }
-  grid->addWidget(injectors, 1, 0);
-
-  zaplonPanel_ = Group("Zaplon_panel", m.Zaplon_panel.caption, header);
-  zaplonPanel_->setAutoFillBackground(true);
-  auto* switchGrid = new QGridLayout(zaplonPanel_);
-  switchGrid->setContentsMargins(4, 2, 4, 4);
-  paliwoSwitch_ = new ToggleSwitch(zaplonPanel_);
-  paliwoSwitch_->setObjectName(QStringLiteral("paliwo_Switch"));
-  paliwoSwitch_->setFixedHeight(22);
-  switchGrid->addWidget(paliwoSwitch_, 0, 0, 1, 4);
-  rezerwaLedGora_ = new Led(zaplonPanel_);
-  rezerwaLedGora_->setObjectName(QStringLiteral("rezerwa_led_gora"));
-  switchGrid->addWidget(rezerwaLedGora_, 0, 4);
-  for (std::size_t i = 0; i < gazLeds_.size(); ++i) {
-    gazLeds_[i] = new Led(zaplonPanel_);
-    gazLeds_[i]->setObjectName(QStringLiteral("Gaz_led_%1g").arg(i + 1));
-    switchGrid->addWidget(gazLeds_[i], 1, static_cast<int>(i));
-  }
-  grid->addWidget(zaplonPanel_, 1, 3);
-  return header;
-}
-
 void MainWindow::buildTabs() {
-  tabs_ = new QTabWidget(panel1Gora_);
-  tabs_->setObjectName(QStringLiteral("tab_control"));
+  tabs_ = Named(new QTabWidget(panel1Gora_), QStringLiteral("tab_control"));
+  tabs_->setDocumentMode(true);
   for (const auto& tab : tool_.model().tab_control.tabs) {
-    auto* page = new QWidget(tabs_);
-    page->setObjectName(ToQString(tab.name));
+    TabPage* page = MakePage(tab.name, tool_);
+    if (page == nullptr) continue;
+    Named(page, ToQString(tab.name));
+    connect(page, &TabPage::acted, this, &MainWindow::refresh);
+    pages_.push_back(page);
+    // Drawn before the tab control first measures it, so its hidden controls
+    // and its lists' items count from the start.
+    page->refresh();
     tabs_->addTab(page, ToQString(tab.caption));
   }
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
@@ -228,8 +171,7 @@ void MainWindow::buildTabs() {
 void MainWindow::buildStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-    statusPanels_[i] = new QLabel(statusBar());
-    statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1_panel%1").arg(i));
+    statusPanels_[i] = Named(new QLabel(statusBar()), QStringLiteral("StatusBar1_panel%1").arg(i));
     statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     const int width = tool_.model().StatusBar1[i].width;
     if (width > 0) {
@@ -242,20 +184,37 @@ void MainWindow::buildStatusBar() {
 }
 
 void MainWindow::refresh() {
+  if (refreshing_) {
+    refreshAgain_ = true;
+    return;
+  }
   refreshing_ = true;
+  do {
+    refreshAgain_ = false;
+    refreshOnce();
+  } while (refreshAgain_);
+  refreshing_ = false;
+}
+
+void MainWindow::refreshOnce() {
   const auto& m = tool_.model();
-  setWindowTitle(ToQString(m.caption));
+  const QString title = ToQString(m.caption);
+  if (windowTitle() != title) setWindowTitle(title);
   refreshMenus();
-  refreshHeader();
+  header_->refresh();
+  ShowColor(panel1Gora_, QPalette::Window, m.Panel1Gora.color);
   refreshTabs();
+  for (TabPage* page : pages_) page->refresh();
   for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
-    statusPanels_[i]->setText(ToQString(m.StatusBar1[i].text));
-    statusPanels_[i]->setVisible(m.StatusBar1[i].visible);
+    ShowText(statusPanels_[i], ToQString(m.StatusBar1[i].text));
+    window::Control panel;
+    panel.visible = m.StatusBar1[i].visible;
+    ShowState(statusPanels_[i], panel);
   }
   // A greyed window takes no input.
-  panel1Gora_->setEnabled(m.inputEnabled);
-  menuBar()->setEnabled(m.inputEnabled);
-  refreshing_ = false;
+  if (panel1Gora_->isEnabled() != m.inputEnabled) panel1Gora_->setEnabled(m.inputEnabled);
+  if (menuBar()->isEnabled() != m.inputEnabled) menuBar()->setEnabled(m.inputEnabled);
+  applyFocus();
 }
 
 void MainWindow::refreshMenus() {
@@ -264,28 +223,13 @@ void MainWindow::refreshMenus() {
       {{fileMenu_, &m.Pliki1}, {portMenu_, &m.PortCOM}, {languageMenu_, &m.Jazyk}}};
   rebuildPortMenu();
   for (const auto& [menu, model] : menus) {
-    menu->setTitle(ToQString(model->caption));
-    menu->menuAction()->setVisible(model->visible);
-    menu->setEnabled(model->enabled);
+    const QString title = ToQString(model->caption);
+    if (menu->title() != title) menu->setTitle(title);
+    if (menu->menuAction()->isVisible() != model->visible) menu->menuAction()->setVisible(model->visible);
+    if (menu->isEnabled() != model->enabled) menu->setEnabled(model->enabled);
     for (QAction* action : menu->actions())
       if (const auto* item = model->find(action->objectName().toStdString())) Show(action, *item);
   }
-}
-
-void MainWindow::refreshHeader() {
-  const auto& m = tool_.model();
-  Paint(panel1Gora_, m.Panel1Gora.color);
-  Paint(zaplonPanel_, m.Zaplon_panel.color);
-  zaplonPanel_->setTitle(ToQString(m.Zaplon_panel.caption));
-  Show(polaczSwitch_, m.Polacz_switch);
-  Show(paliwoSwitch_, m.paliwo_Switch);
-  Show(rezerwaLedGora_, m.rezerwa_led_gora);
-  for (std::size_t i = 0; i < gazLeds_.size(); ++i) Show(gazLeds_[i], m.Gaz_led_g[i]);
-  for (std::size_t i = 0; i < cylLeds_.size(); ++i) Show(cylLeds_[i], m.Cyl_led[i]);
-
-  errorLed_->setText(ToQString(m.Error_Led.caption));
-  Paint(errorLed_, m.Error_Led.color);
-  errorLed_->setVisible(m.Error_Led.visible);
 }
 
 void MainWindow::refreshTabs() {
@@ -293,12 +237,21 @@ void MainWindow::refreshTabs() {
   for (int i = 0; i < tabs_->count(); ++i) {
     const auto* tab = control.find(tabs_->widget(i)->objectName().toStdString());
     if (!tab) continue;
-    tabs_->setTabText(i, ToQString(tab->caption));
-    tabs_->setTabVisible(i, tab->visible);
-    tabs_->setTabEnabled(i, tab->enabled);
+    const QString text = ToQString(tab->caption);
+    if (tabs_->tabText(i) != text) tabs_->setTabText(i, text);
+    if (tabs_->isTabVisible(i) != tab->visible) tabs_->setTabVisible(i, tab->visible);
+    if (tabs_->isTabEnabled(i) != tab->enabled) tabs_->setTabEnabled(i, tab->enabled);
+    if (i != tabs_->currentIndex() && tabs_->widget(i)->objectName().toStdString() == control.active)
+      tabs_->setCurrentIndex(i);
   }
-  for (int i = 0; i < tabs_->count(); ++i)
-    if (tabs_->widget(i)->objectName().toStdString() == control.active) tabs_->setCurrentIndex(i);
+}
+
+void MainWindow::applyFocus() {
+  auto& focused = tool_.model().focused;
+  if (focused.empty()) return;
+  QWidget* target = findChild<QWidget*>(ToQString(focused));
+  focused.clear();  // the request is carried out once
+  if (target != nullptr) target->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

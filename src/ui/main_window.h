@@ -13,23 +13,27 @@
 class QAction;
 class QActionGroup;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QTabWidget;
 
 namespace tavu::ui {
 
-class Led;
-class ToggleSwitch;
+class HeaderPanel;
+class TabPage;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
+  static constexpr int kInitialWidth = 795;
+  static constexpr int kInitialHeight = 590;
+
   explicit MainWindow(Tool& tool, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Copies the whole model into the widgets.
+  // Copies the whole model into the widgets. A handler that runs while the
+  // widgets are being written (a focus change the redraw caused) gets its
+  // redraw once this one is done.
   void refresh();
 
  protected:
@@ -37,18 +41,20 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
-  QWidget* buildHeader();
   void buildTabs();
   void buildStatusBar();
   void rebuildPortMenu();
+  void refreshOnce();
   void refreshMenus();
-  void refreshHeader();
   void refreshTabs();
+  // Moves the keyboard focus where the core asked for it.
+  void applyFocus();
   // Runs a handler of the tool, then redraws.
   void handle(const std::function<void()>& handler);
 
   Tool& tool_;
-  bool refreshing_ = false;  // set while refresh() writes to the widgets
+  bool refreshing_ = false;    // set while refresh() writes to the widgets
+  bool refreshAgain_ = false;  // a handler ran during the redraw
 
   QMenu* fileMenu_ = nullptr;
   QMenu* portMenu_ = nullptr;
@@ -57,14 +63,9 @@ class MainWindow : public QMainWindow {
   std::vector<std::string> portMenuNames_;  // the model's items the port menu was built from
 
   QFrame* panel1Gora_ = nullptr;
-  QGroupBox* zaplonPanel_ = nullptr;
-  ToggleSwitch* polaczSwitch_ = nullptr;
-  ToggleSwitch* paliwoSwitch_ = nullptr;
-  Led* rezerwaLedGora_ = nullptr;
-  std::array<Led*, 4> gazLeds_{};
-  std::array<Led*, 8> cylLeds_{};
-  QLabel* errorLed_ = nullptr;
+  HeaderPanel* header_ = nullptr;
   QTabWidget* tabs_ = nullptr;
+  std::vector<TabPage*> pages_;
   std::array<QLabel*, 2> statusPanels_{};
 };
 

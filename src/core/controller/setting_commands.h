@@ -2,17 +2,21 @@
 // The handlers of every setting control: each turns the control's value, as the
 // window model holds it after the user's change, into a command for the link.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 
 #include "core/link/link_engine.h"
+#include "core/platform/serial_port.h"
 #include "core/window/window_model.h"
 
 namespace tavu {
 
 class SettingCommands {
  public:
-  // `decodeSettings` decodes SettingsImage again (the cylinder count edits it first).
-  SettingCommands(window::WindowModel& model, LinkEngine& link, std::function<void()> decodeSettings);
+  // `decodeSettings` decodes SettingsImage again (the cylinder count edits it
+  // first); `port` tells the cylinder count whether a controller can be reached.
+  SettingCommands(window::WindowModel& model, LinkEngine& link, const platform::SerialPort& port,
+                  std::function<void()> decodeSettings);
 
   // Lists: the model's index is already the chosen item.
   void Sel_cylChange();
@@ -59,9 +63,14 @@ class SettingCommands {
 
  private:
   void Send(const Bytes& command, const Bytes& next = {}, const Bytes& afterNext = {});
+  void SendListIndex(std::uint8_t code, const window::Choice& list);
+  void SendTemperatureSensor(std::uint8_t code, const window::Choice& list);
+  void SendDial(std::uint8_t code, const window::Dial& dial, double divisor);
+  std::uint8_t CylinderMaskFromLamps() const;
 
   window::WindowModel& model_;
   LinkEngine& link_;
+  const platform::SerialPort& port_;
   std::function<void()> decodeSettings_;
 };
 

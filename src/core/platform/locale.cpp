@@ -1,5 +1,6 @@
 #include "core/platform/locale.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -59,13 +60,38 @@ std::string FormatFixed(const Locale& locale, double value, int decimals) {
   return Localize(locale, text);
 }
 
+namespace {
+
+int Magnitude(double value) { return static_cast<int>(std::floor(std::log10(std::fabs(value)))); }
+
+double ToSignificant(double value, int precision) {
+  if (value == 0.0 || !std::isfinite(value)) return value;
+  const double scale = std::pow(10.0, precision - 1 - Magnitude(value));
+  return static_cast<double>(RoundHalfEven(value * scale)) / scale;
+}
+
+}  // namespace
+
 std::string FormatSignificant(const Locale& locale, double value, int precision, int decimals) {
-  if (value != 0.0 && std::isfinite(value)) {
-    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
-    const double scale = std::pow(10.0, precision - 1 - magnitude);
-    value = static_cast<double>(RoundHalfEven(value * scale)) / scale;
+  return FormatFixed(locale, ToSignificant(value, precision), decimals);
+}
+
+double RoundSignificant(double value, int precision, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return static_cast<double>(RoundHalfEven(ToSignificant(value, precision) * scale)) / scale;
+}
+
+std::string FormatGeneral(const Locale& locale, double value, int precision) {
+  value = ToSignificant(value, precision);
+  const int decimals = (value == 0.0 || !std::isfinite(value)) ? 0 : std::max(0, precision - 1 - Magnitude(value));
+  std::string text = FormatFixed(locale, value, decimals);
+  const std::string separator = Utf8(locale.decimalSeparator());
+  if (decimals > 0) {
+    while (!text.empty() && text.back() == '0') text.pop_back();
+    if (text.size() >= separator.size() && text.compare(text.size() - separator.size(), separator.size(), separator) == 0)
+      text.erase(text.size() - separator.size());
   }
-  return FormatFixed(locale, value, decimals);
+  return text;
 }
 
 std::string FormatShortest(const Locale& locale, double value) {

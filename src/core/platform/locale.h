@@ -43,6 +43,12 @@ long long RoundHalfEven(double value);
 std::string FormatFixed(const Locale& locale, double value, int decimals);
 // value rounded to `precision` significant digits, then shown with exactly `decimals` decimals.
 std::string FormatSignificant(const Locale& locale, double value, int precision, int decimals);
+// The number FormatSignificant shows: rounded to `precision` significant digits,
+// then to `decimals` decimals, both halves to even (12.3533 -> 12.35 for 4 and 2).
+double RoundSignificant(double value, int precision, int decimals);
+// General format: at most `precision` significant digits, no trailing zeros and
+// no decimal separator without decimals (0,7 / 1,23 / 5 for precision 3).
+std::string FormatGeneral(const Locale& locale, double value, int precision);
 // The shortest decimal form that reads back as the value (25,5 / 1 / 2,55).
 std::string FormatShortest(const Locale& locale, double value);
 std::string FormatDateTime(const Locale& locale, const DateTime& when);

@@ -40,7 +40,11 @@ struct WindowModel : ShellControls,
                      SwitchTabControls,
                      ErrorTabControls,
                      DiagnosticsTabControls,
+                     AdaptationTabControls,
                      MapTabControls,
-                     ScopeTabControls {};
+                     ScopeTabControls,
+                     ServiceTabControls,
+                     HelpTabControls,
+                     InfoTabControls {};
 
 }  // namespace tavu::window

@@ -22,8 +22,7 @@ QString FormatNumber(double value, int decimals, const QLocale& locale) {
   decimals = std::clamp(decimals, 0, 9);
   if (!std::isfinite(value)) return QStringLiteral("--");
   const double scale = std::pow(10.0, decimals);
-  double rounded = static_cast<double>(platform::RoundHalfEven(value * scale)) / scale;
-  if (rounded == 0.0) rounded = 0.0;  // no "-0,0"
+  const double rounded = static_cast<double>(platform::RoundHalfEven(value * scale)) / scale;  // never -0
   QLocale plain = locale;
   plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
   return plain.toString(rounded, 'f', decimals);

@@ -82,7 +82,7 @@ void LinearMeter::paintEvent(QPaintEvent*) {
   const qreal labelTop = face.bottom() - pad - fm.height();
   const qreal tickLen = std::max<qreal>(3, fm.height() * 0.35);
   const qreal tickTop = labelTop - tickLen;
-  const bool roomForCaption = tickTop - face.top() > fm.height() * 2 + pad;
+  const bool roomForCaption = !caption_.isEmpty() && tickTop - face.top() - pad - fm.height() >= 5;
   const qreal barTop = roomForCaption ? face.top() + pad + fm.height() : face.top() + pad;
   const qreal barBottom = tickTop - 1;
   const QColor marking = isEnabled() ? instrument::colors::kMarking : instrument::colors::kDimMarking;

@@ -26,7 +26,7 @@ int SettingControl::quantise(int value, int minimum, int maximum, int step) {
   return static_cast<int>(minimum + snapped);
 }
 
-bool SettingControl::show(int value) {
+bool SettingControl::display(int value) {
   if (value == value_) return false;
   value_ = value;
   update();
@@ -35,7 +35,7 @@ bool SettingControl::show(int value) {
 }
 
 void SettingControl::setValue(int value) {
-  show(std::clamp(value, minimum_, maximum_));
+  display(std::clamp(value, minimum_, maximum_));
   reported_ = value_;
 }
 
@@ -46,7 +46,7 @@ void SettingControl::setRange(int minimum, int maximum) {
   maximum_ = maximum;
   // A value pulled into the new range is the owner's doing, not the user's.
   const bool wasReported = value_ == reported_;
-  show(std::clamp(value_, minimum_, maximum_));
+  display(std::clamp(value_, minimum_, maximum_));
   if (wasReported) reported_ = value_;
   update();
 }
@@ -67,7 +67,7 @@ void SettingControl::setCaption(const QString& caption) {
 }
 
 void SettingControl::edit(int value) {
-  if (show(quantise(value, minimum_, maximum_, step_))) emit valueEdited(value_);
+  if (display(quantise(value, minimum_, maximum_, step_))) emit valueEdited(value_);
 }
 
 void SettingControl::commit() {

@@ -10,6 +10,7 @@
 //   the wheel at rest for kSettleMs, the focus gone), and only when the value
 //   then differs from the last one the owner set or was told.
 #include <QTimer>
+#include <algorithm>
 #include <QWidget>
 
 #include "ui/instruments/instrument_accessibility.h"
@@ -79,7 +80,7 @@ class SettingControl : public QWidget, public AccessibleInstrument {
   void changeEvent(QEvent* event) override;
 
  private:
-  bool show(int value);
+  bool display(int value);
 
   int value_ = 0, minimum_ = 0, maximum_ = 100;
   int step_ = 1, pageSteps_ = 10;
