@@ -17,7 +17,7 @@ struct Decoders {
   testing::VirtualPlatform vp{port};
   window::WindowModel model;
   LanguageTable texts;
-  LinkEngine link{vp.view, model, {}};
+  LinkEngine link{vp.view, model, texts, {}};
   Errors errors{model, link, texts};
   SettingsImageDecoder settings{model, errors};
   LiveFrameDecoder live{model, errors, vp.locale};

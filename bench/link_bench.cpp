@@ -38,7 +38,8 @@ void BM_ReceiveLiveReplyInEightChunks(benchmark::State& state) {
   testing::RecordingPort port;
   testing::VirtualPlatform vp{port};
   window::WindowModel model;
-  LinkEngine link(vp.view, model, {});
+  LanguageTable texts;
+  LinkEngine link(vp.view, model, texts, {});
   link.setPortName("bench");
   link.polaczClick(true);
   port.receive(testing::ControllerWire(testing::SettingsReply(5, 9, 11)));

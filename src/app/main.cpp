@@ -2,34 +2,17 @@
 // runs the event loop.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
-#include "app/port_router.h"
-#include "app/qt_clock.h"
-#include "app/qt_dialogs.h"
-#include "app/qt_link_opener.h"
-#include "app/qt_locale.h"
-#include "app/qt_scheduler.h"
-#include "app/qt_screen.h"
-#include "app/qt_serial_port.h"
-#include "app/qt_settings_store.h"
-#include "core/tool.h"
+#include "app/tool_app.h"
 #include "sim/controller.h"
 #include "sim/simulated_port.h"
 #include "ui/instruments/instrument_accessibility.h"
-#include "ui/main_window.h"
 
 namespace {
 
-struct Options {
-  QString port;  // connect to this port at start
-  bool demo = false;
-  tavu::sim::Options demoOptions;
-};
+using Options = tavu::app::ToolOptions;
 
 // Parses the command line; exits for --help, --version and bad options.
 Options ParseCommandLine(const QApplication& app) {
@@ -82,40 +65,7 @@ int main(int argc, char* argv[]) {
   const Options options = ParseCommandLine(app);
   tavu::ui::InstallInstrumentAccessibility();
 
-  tavu::app::QtScheduler scheduler;
-  tavu::app::QtSerialPort serial;
-  std::unique_ptr<tavu::sim::Controller> demoController;
-  std::unique_ptr<tavu::sim::SimulatedPort> demoPort;
-  if (options.demo) {
-    demoController = std::make_unique<tavu::sim::Controller>(options.demoOptions);
-    demoPort = std::make_unique<tavu::sim::SimulatedPort>(scheduler, *demoController);
-  }
-  tavu::app::PortRouter port(serial, demoPort.get(), tavu::sim::kDemoPortName);
-  tavu::app::QtDialogs dialogs;
-  tavu::app::QtSettingsStore settings;
-  tavu::app::QtClock clock;
-  tavu::app::QtLocale locale;
-  tavu::app::QtLinkOpener links;
-  tavu::app::QtScreen screen;
-  tavu::platform::Platform platform{port, scheduler, dialogs, settings, clock, locale, links, screen};
-
-  tavu::Tool tool(platform);
-  tool.session().FormCreate(options.port.toStdString());
-  tavu::ui::MainWindow window(tool);
-  dialogs.setWindow(&window);
-
-  if (tool.model().fullScreen) {
-    window.showFullScreen();
-  } else {
-    if (const QScreen* s = window.screen()) window.move(s->availableGeometry().center() - window.rect().center());
-    window.show();
-  }
-  if (!options.port.isEmpty()) {
-    // As if the port's item had been clicked, once the window is up.
-    QTimer::singleShot(0, &window, [&] {
-      tool.session().zmien_port_COM(options.port.toStdString());
-      window.refresh();
-    });
-  }
+  tavu::app::ToolApp tool(options);
+  tool.show();
   return app.exec();
 }

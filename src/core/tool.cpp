@@ -6,7 +6,7 @@ namespace tavu {
 
 Tool::Tool(const platform::Platform& platform)
     : platform_(platform),
-      link_(platform, model_, MakeLinkHooks()),
+      link_(platform, model_, texts_, MakeLinkHooks()),
       session_(platform, model_, link_),
       errors_(model_, link_, texts_),
       settingsDecoder_(model_, errors_),

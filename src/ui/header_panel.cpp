@@ -107,7 +107,8 @@ QGroupBox* HeaderPanel::buildInjectors() {
   for (int i = 0; i < 8; ++i) {
     const auto m = static_cast<std::size_t>(i);
     cylLeds_[m] = Named(new Led(aaa_), QStringLiteral("Cyl_%1_led").arg(i));
-    connect(cylLeds_[m], &Led::clicked, this, [this, i] { handle([this, i] { tool_.diagnostics().Cyl_x_ledClick(i); }); });
+    connect(cylLeds_[m], &Led::clicked, this,
+            [this, i] { handle([this, i] { tool_.diagnostics().Cyl_x_ledClick(i); }); });
     // The lamp above shows the cylinder's number; the button's caption is its name.
     cylShow_[m] = Named(new QRadioButton(aaa_), QStringLiteral("Cyl_%1_show").arg(i));
     cylShowGroup_->addButton(cylShow_[m], i);
@@ -145,7 +146,8 @@ QGroupBox* HeaderPanel::buildPressures() {
   skalaP1Map_ = Named(new LinearMeter(groupBox3_), QStringLiteral("Skala_P1_MAP"));
   p1MapEdit_ = Named(new ValueIndicator(groupBox3_), QStringLiteral("P1_MAP_edit"));
   // The figures keep to their least height, so the meters have room for their captions.
-  for (ValueIndicator* figures : {pMapEdit_, p1MapEdit_}) figures->setMaximumHeight(figures->minimumSizeHint().height());
+  for (ValueIndicator* figures : {pMapEdit_, p1MapEdit_})
+    figures->setMaximumHeight(figures->minimumSizeHint().height());
   column->addWidget(slalaPMap_, 1);
   column->addWidget(pMapEdit_);
   column->addWidget(skalaP1Map_, 1);

@@ -25,6 +25,7 @@
 #include "ui/instruments/round_meter.h"
 #include "ui/instruments/spin_button.h"
 #include "ui/instruments/thermometer.h"
+#include "ui/instruments/toggle_switch.h"
 #include "ui/instruments/trend_recorder.h"
 #include "ui/instruments/value_indicator.h"
 #include "ui/instruments/vertical_slider.h"
@@ -606,6 +607,21 @@ void InstrumentsTest::accessibleActionsAct() {
   QVERIFY(ledActions->actionNames().contains(QAccessibleActionInterface::pressAction()));
   ledActions->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(clicked.count(), 1);
+
+  // The switch only asks for the other state; it shows a state when told.
+  ToggleSwitch toggle;
+  toggle.setTexts(QStringLiteral("PB"), QStringLiteral("LPG"));
+  QSignalSpy toggled(&toggle, &ToggleSwitch::toggled);
+  QAccessibleInterface* toggleIface = QAccessible::queryAccessibleInterface(&toggle);
+  QCOMPARE(toggleIface->role(), QAccessible::CheckBox);
+  QVERIFY(toggleIface->state().checkable && !toggleIface->state().checked);
+  toggleIface->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  QCOMPARE(toggled.count(), 1);
+  QCOMPARE(toggled.at(0).at(0).toBool(), true);
+  QVERIFY(!toggleIface->state().checked);
+  toggle.setOn(true);
+  QVERIFY(toggleIface->state().checked);
+  QCOMPARE(toggleIface->text(QAccessible::Value), QStringLiteral("LPG"));
 
   SpinButton spin;
   QSignalSpy stepped(&spin, &SpinButton::stepped);

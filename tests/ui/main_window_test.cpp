@@ -1,17 +1,15 @@
 // The main window over a tool on the virtual platform: what it shows must be
 // what the model says, before and after the user's actions and the link's events.
-#include <QAbstractButton>
+#include "ui/main_window.h"
+
 #include <QAccessible>
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -19,7 +17,6 @@
 #include <functional>
 #include <memory>
 
-#include "core/link/wire_codec.h"
 #include "core/tool.h"
 #include "ui/instruments/dial.h"
 #include "ui/instruments/instrument_accessibility.h"
@@ -28,7 +25,6 @@
 #include "ui/instruments/numeric_spin.h"
 #include "ui/instruments/toggle_switch.h"
 #include "ui/instruments/vertical_slider.h"
-#include "ui/main_window.h"
 #include "virtual_platform.h"
 
 using tavu::Bytes;
@@ -76,8 +72,10 @@ struct Fixture {
   std::unique_ptr<tavu::ui::MainWindow> window;
 };
 
-QString Hex(const Bytes& bytes) { return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                                                         static_cast<qsizetype>(bytes.size())).toHex(' ')); }
+QString Hex(const Bytes& bytes) {
+  return QString::fromLatin1(
+      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())).toHex(' '));
+}
 
 // Counts the paint events of a widget and all its children.
 class PaintCounter : public QObject {
@@ -90,7 +88,8 @@ class PaintCounter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) painted << watched->objectName() + QLatin1Char('/') + watched->metaObject()->className();
+    if (event->type() == QEvent::Paint)
+      painted << watched->objectName() + QLatin1Char('/') + watched->metaObject()->className();
     return false;
   }
 };
@@ -125,8 +124,8 @@ void MainWindowTest::startsUnconnected() {
   QCOMPARE(f.window->size(), QSize(795, 590));
 
   auto* tabs = f.find<QTabWidget>("tab_control");
-  const QStringList all{"Panel Petrol", "Panel Gaz", "Adaptacja",   "Mapa",   "Error", "Oscyloskop",
-                        "Diagnostyka",  "Przełącznik", "Serwis", "Help", "Info"};
+  const QStringList all{"Panel Petrol", "Panel Gaz",   "Adaptacja", "Mapa", "Error", "Oscyloskop",
+                        "Diagnostyka",  "Przełącznik", "Serwis",    "Help", "Info"};
   QStringList texts, shown;
   for (int i = 0; i < tabs->count(); ++i) {
     texts << tabs->tabText(i);
@@ -151,9 +150,9 @@ void MainWindowTest::startsUnconnected() {
   QVERIFY(f.find<QRadioButton>("Cyl_0_show")->isChecked());
   for (const char* other : {"Cyl_1_show", "Cyl_7_show"}) QVERIFY(!f.find<QRadioButton>(other)->isChecked());
   // Controls the window keeps but does not show, and those only "ver_2" shows.
-  for (const char* hidden : {"szybkosc", "wykres_CheckBox", "Label38", "Label39", "Sel_Typ_wtrysku_Petrol",
-                             "ComboBox17", "Ch_U_LPG_changer", "GroupBox15", "Min_Temp_Petrol_changer",
-                             "RPM_Min_To_Petrol", "Panel_korekta"})
+  for (const char* hidden :
+       {"szybkosc", "wykres_CheckBox", "Label38", "Label39", "Sel_Typ_wtrysku_Petrol", "ComboBox17", "Ch_U_LPG_changer",
+        "GroupBox15", "Min_Temp_Petrol_changer", "RPM_Min_To_Petrol", "Panel_korekta"})
     QVERIFY2(f.find(hidden)->isHidden(), hidden);
   QCOMPARE(f.find<QComboBox>("Sel_cyl")->currentIndex(), -1);
   QCOMPARE(f.find<QComboBox>("Sel_Typ_wtrysku")->count(), 8);
@@ -259,21 +258,33 @@ void MainWindowTest::modelChangesShowAfterRefresh() {
       {"list index", [&] { m.Sel_Impuls.index = 3; },
        [&] { return f.find<QComboBox>("Sel_Impuls")->currentText() == QStringLiteral("4 cyl."); }},
       {"list items replaced by the language",
-       [&] { m.Sel_cyl.items[1] = "4 цил."; m.Sel_cyl.index = 1; },
+       [&] {
+         m.Sel_cyl.items[1] = "4 цил.";
+         m.Sel_cyl.index = 1;
+       },
        [&] { return f.find<QComboBox>("Sel_cyl")->currentText() == QStringLiteral("4 цил."); }},
       {"list back to no entry", [&] { m.Sel_cyl.index = -1; },
        [&] { return f.find<QComboBox>("Sel_cyl")->currentIndex() == -1; }},
       {"lamp lit, radio button disabled",
-       [&] { m.Cyl_led[3].on = true; m.Cyl_show[5].enabled = false; },
+       [&] {
+         m.Cyl_led[3].on = true;
+         m.Cyl_show[5].enabled = false;
+       },
        [&] { return f.find<tavu::ui::Led>("Cyl_3_led")->isOn() && !f.find("Cyl_5_show")->isEnabled(); }},
       {"lambda range widened",
-       [&] { m.lambda_1.maximum = 5.0; m.lambda_1.value = 2.0; },
+       [&] {
+         m.lambda_1.maximum = 5.0;
+         m.lambda_1.value = 2.0;
+       },
        [&] {
          auto* bar = f.find<tavu::ui::MultiColorBar>("lambda_1");
          return bar->maximum() == 5.0 && bar->value() == 2.0;
        }},
       {"threshold box edited in green",
-       [&] { m.Ch_U_LPG[1].text = "1,5"; m.Ch_U_LPG[1].color = colors::kGreen; },
+       [&] {
+         m.Ch_U_LPG[1].text = "1,5";
+         m.Ch_U_LPG[1].color = colors::kGreen;
+       },
        [&] {
          auto* box = f.find<QLineEdit>("Ch_U_LPG_2");
          return box->text() == QStringLiteral("1,5") && box->palette().color(QPalette::Base) == QColor(0, 128, 0);
@@ -287,12 +298,19 @@ void MainWindowTest::modelChangesShowAfterRefresh() {
          return !f.find<QRadioButton>("CNG_RadioButton")->isChecked() &&
                 !f.find<QRadioButton>("LPG_RadioButton")->isChecked();
        }},
-      {"shown cylinder moves", [&] { m.Cyl_show[0].checked = false; m.Cyl_show[4].checked = true; },
+      {"shown cylinder moves",
+       [&] {
+         m.Cyl_show[0].checked = false;
+         m.Cyl_show[4].checked = true;
+       },
        [&] {
          return f.find<QRadioButton>("Cyl_4_show")->isChecked() && !f.find<QRadioButton>("Cyl_0_show")->isChecked();
        }},
       {"dial range cut for ver_1, value held at its end",
-       [&] { m.T_przel_to_LPG.maximum = m.T_przel_to_LPG.scaleMaximum = 60; m.T_przel_to_LPG.value = 150; },
+       [&] {
+         m.T_przel_to_LPG.maximum = m.T_przel_to_LPG.scaleMaximum = 60;
+         m.T_przel_to_LPG.value = 150;
+       },
        [&] {
          auto* dial = f.find<tavu::ui::Dial>("T_przel_to_LPG");
          return dial->maximum() == 60 && dial->scaleMaximum() == 60 && dial->value() == 60;
@@ -301,12 +319,19 @@ void MainWindowTest::modelChangesShowAfterRefresh() {
        [&] { return f.find<tavu::ui::VerticalSlider>("P_pracy_changer")->value() == 83; }},
       {"correction", [&] { m.Kor[0].value = -7; },
        [&] { return f.find<tavu::ui::NumericSpin>("Kor_1")->value() == -7; }},
-      {"memo lines", [&] { m.Actual_errors_Memo.lines = {"1 - Błąd napięcia", "2 - Złe ustawienia"}; },
+      {"memo lines",
+       [&] {
+         m.Actual_errors_Memo.lines = {"1 - Błąd napięcia", "2 - Złe ustawienia"};
+       },
        [&] {
          return f.find<QPlainTextEdit>("Actual_errors_Memo")->toPlainText() ==
                 QStringLiteral("1 - Błąd napięcia\n2 - Złe ustawienia");
        }},
-      {"error strip blinks light red", [&] { m.Error_Led.visible = true; m.Error_Led.color = colors::kLightRed; },
+      {"error strip blinks light red",
+       [&] {
+         m.Error_Led.visible = true;
+         m.Error_Led.color = colors::kLightRed;
+       },
        [&] {
          auto* strip = f.find("Error_Led");
          return !strip->isHidden() && strip->palette().color(QPalette::Window) == QColor(255, 60, 60);
@@ -318,7 +343,11 @@ void MainWindowTest::modelChangesShowAfterRefresh() {
          return f.find<QLabel>("Label34")->text() == QStringLiteral("No. of Cylinders") &&
                 f.find("Sel_cyl")->accessibleName() == QStringLiteral("No. of Cylinders");
        }},
-      {"greyed window", [&] { m.inputEnabled = false; m.Zaplon_panel.color = colors::kGray; },
+      {"greyed window",
+       [&] {
+         m.inputEnabled = false;
+         m.Zaplon_panel.color = colors::kGray;
+       },
        [&] {
          return !f.window->centralWidget()->isEnabled() && !f.window->menuBar()->isEnabled() &&
                 f.find("Zaplon_panel")->palette().color(QPalette::Window) == QColor(128, 128, 128);
@@ -374,22 +403,28 @@ void MainWindowTest::userActionsReachTheirHandlers() {
   const Case cases[] = {
       {"next pulse source", "TabSheet1", [&] { QTest::keyClick(f.find("Sel_Impuls"), Qt::Key_Down); }, {0x0A, 0x03}},
       {"sensor 10 kOhm", "TabSheet2", [&] { QTest::keyClick(f.find("T_RED_changer"), Qt::Key_Down); }, {0x13, 0x00}},
-      {"injectors on the positive side", "TabSheet1",
-       [&] { QTest::keyClick(f.find("Check_Injector_plus"), Qt::Key_Space); }, {0x2D, 0x01}},
-      {"full group", "TabSheet1", [&] { QTest::keyClick(f.find("Full_group_CheckBox"), Qt::Key_Space); },
-       {0x23, 0x00}},
+      {"injectors on the positive side",
+       "TabSheet1",
+       [&] { QTest::keyClick(f.find("Check_Injector_plus"), Qt::Key_Space); },
+       {0x2D, 0x01}},
+      {"full group", "TabSheet1", [&] { QTest::keyClick(f.find("Full_group_CheckBox"), Qt::Key_Space); }, {0x23, 0x00}},
       // 24 ms turned up to 25 ms and let go: 25 / 10 rounds to the even 2.
-      {"pressure-error time on release", "TabSheet9",
-       [&] { QTest::keyClick(f.find("T_zwloki_changer"), Qt::Key_Up); }, {0x1F, 0x02}},
-      {"correction one step up", "TabSheet8",
+      {"pressure-error time on release",
+       "TabSheet9",
+       [&] { QTest::keyClick(f.find("T_zwloki_changer"), Qt::Key_Up); },
+       {0x1F, 0x02}},
+      {"correction one step up",
+       "TabSheet8",
        [&] {
          m.Panel_korekta.visible = true;
          f.window->refresh();
          QTest::keyClick(f.find("Kor_1"), Qt::Key_Up);
        },
        {0x44, 0x81, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80}},
-      {"fuel switch asks for gas", "TabSheet1",
-       [&] { QTest::mouseClick(f.find("paliwo_Switch"), Qt::LeftButton); }, {0x03, 0x03, 0x00}},
+      {"fuel switch asks for gas",
+       "TabSheet1",
+       [&] { QTest::mouseClick(f.find("paliwo_Switch"), Qt::LeftButton); },
+       {0x03, 0x03, 0x00}},
       {"reset errors", "TabSheet5", [&] { QTest::mouseClick(f.find("Button2"), Qt::LeftButton); }, {0x10, 0x00}},
   };
   for (const Case& c : cases) {

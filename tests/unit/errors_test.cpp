@@ -26,7 +26,7 @@ class ErrorsTest : public ::testing::Test {
   testing::VirtualPlatform vp{port};
   window::WindowModel model;
   LanguageTable texts;
-  LinkEngine link{vp.view, model, {}};
+  LinkEngine link{vp.view, model, texts, {}};
   Errors errors{model, link, texts};
 };
 

@@ -15,7 +15,7 @@ using testing::SettingsReply;
 
 class LinkEngineTest : public ::testing::Test {
  protected:
-  LinkEngineTest() : link(vp.view, model, Hooks()) { link.setPortName("ttyUSB0"); }
+  LinkEngineTest() : link(vp.view, model, texts, Hooks()) { link.setPortName("ttyUSB0"); }
 
   LinkHooks Hooks() {
     LinkHooks h;
@@ -62,6 +62,7 @@ class LinkEngineTest : public ::testing::Test {
   testing::RecordingPort port;
   testing::VirtualPlatform vp{port};
   window::WindowModel model;
+  LanguageTable texts;
   std::vector<Bytes> settingsDecoded, liveDecoded, serviceDecoded;
   std::vector<std::string> variantsApplied;
   int dataFileWrites = 0;
@@ -166,6 +167,18 @@ TEST_F(LinkEngineTest, FiveGreetingsThenDisconnect) {
   EXPECT_TRUE(model.inputEnabled);
   vp.scheduler.advance(60000);
   EXPECT_EQ(port.writes.size(), 5u);
+}
+
+TEST_F(LinkEngineTest, MessagesFollowTheChosenLanguage) {
+  texts.SetCell(lang_row::kNoController, 2, "No LPG Controller");
+  texts.SetCell(lang_row::kNewerToolPrefix, 2, "Use the version higher than");
+  texts.UseColumn(lang_row::kNoController, 2);
+  texts.UseColumn(lang_row::kNewerToolPrefix, 2);
+  link.polaczClick(true);
+  Answer(Bytes{0xAA, 0x00, 0x06, 0x66, 0xD8});
+  vp.scheduler.advance(5 * 3000);
+  EXPECT_EQ(vp.dialogs.messages,
+            (std::vector<std::string>{"Use the version higher than ver. 3.02 GR", "No LPG Controller"}));
 }
 
 TEST_F(LinkEngineTest, PartialGreetingIsRetriedAfterItsTimeOut) {

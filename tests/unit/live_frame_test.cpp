@@ -49,7 +49,7 @@ class LiveFrameTest : public ::testing::Test {
   platform::FixedLocale point = platform::FixedLocale::Point();
   WindowModel model;
   LanguageTable texts;
-  LinkEngine link{vp.view, model, {}};
+  LinkEngine link{vp.view, model, texts, {}};
   Errors errors{model, link, texts};
   LiveFrameDecoder decoder{model, errors, point};
 };

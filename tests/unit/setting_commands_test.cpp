@@ -39,7 +39,7 @@ class SettingCommandsTest : public ::testing::Test {
   testing::VirtualPlatform vp{port};
   WindowModel model;
   LanguageTable texts;
-  LinkEngine link{vp.view, model, {}};
+  LinkEngine link{vp.view, model, texts, {}};
   Errors errors{model, link, texts};
   SettingsImageDecoder decoder{model, errors};
   int decodes = 0;

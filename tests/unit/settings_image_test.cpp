@@ -74,7 +74,7 @@ class SettingsImageTest : public ::testing::Test {
   testing::VirtualPlatform vp{port};
   WindowModel model;
   LanguageTable texts;
-  LinkEngine link{vp.view, model, {}};
+  LinkEngine link{vp.view, model, texts, {}};
   Errors errors{model, link, texts};
   SettingsImageDecoder decoder{model, errors};
   std::vector<Bytes> maps, services;

@@ -18,8 +18,9 @@ std::string LastTwoDigits(int value) {
 
 }  // namespace
 
-LinkEngine::LinkEngine(const platform::Platform& platform, window::WindowModel& model, LinkHooks hooks)
-    : platform_(platform), model_(model), hooks_(std::move(hooks)) {
+LinkEngine::LinkEngine(const platform::Platform& platform, window::WindowModel& model, const LanguageTable& texts,
+                       LinkHooks hooks)
+    : platform_(platform), model_(model), texts_(texts), hooks_(std::move(hooks)) {
   tick_ = platform_.scheduler.createTimer(kTickMs, [this] {
     Timer_CountTimer();
     AfterEvent();
@@ -199,7 +200,7 @@ void LinkEngine::ReceiveGreetingFirst(const Bytes& chunk) {
     if (versionHere) IdentifyFirmware(chunk[4], chunk[5], chunk[6]);
     if (ControllerVariant.empty() && p + 3 < chunk.size()) {
       const int sum = chunk[p] + chunk[p + 1] + chunk[p + 2];
-      if (2 * sum == chunk[p + 3]) Message(link_text::kNewerTool + model_.caption);
+      if (2 * sum == chunk[p + 3]) Message(texts_.Text(lang_row::kNewerToolPrefix) + model_.caption);
     }
     if (versionHere) {
       if (ControllerVariant.empty()) {
@@ -347,7 +348,7 @@ void LinkEngine::Timer_Czekaj_na_odczytTimer() {
   if (ConnectAttempts > 0 && IsGreetingState(linkState_)) polaczClick(false);
   if (ConnectAttempts <= 0 || !IsGreetingState(linkState_)) {
     Disconnect();
-    Message(link_text::kTimeOut);
+    Message(texts_.Text(lang_row::kNoController));
   }
 }
 

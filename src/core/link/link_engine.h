@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "core/lang/language_table.h"
 #include "core/link/wire_codec.h"
 #include "core/platform/platform.h"
 #include "core/window/window_model.h"
@@ -22,10 +23,10 @@ inline constexpr const char* kRequestSent = "read_count";
 inline constexpr const char* kReplyAssembling = "read_count_1";
 }  // namespace link_state
 
+// The link's fixed messages; the time-out and the newer-tool prefix are rows of
+// the language table and follow the chosen language.
 namespace link_text {
-inline constexpr const char* kTimeOut = "Time out - błąd w transmisji (Brak Strownika) ";
 inline constexpr const char* kAttemptsOut = "Time out - Error1";
-inline constexpr const char* kNewerTool = "Użyj wersji wyższej niż ";
 inline constexpr const char* kInitError = "Init Error";
 }  // namespace link_text
 
@@ -55,7 +56,8 @@ struct LinkHooks {
 
 class LinkEngine {
  public:
-  LinkEngine(const platform::Platform& platform, window::WindowModel& model, LinkHooks hooks);
+  LinkEngine(const platform::Platform& platform, window::WindowModel& model, const LanguageTable& texts,
+             LinkHooks hooks);
   ~LinkEngine();
   LinkEngine(const LinkEngine&) = delete;
   LinkEngine& operator=(const LinkEngine&) = delete;
@@ -120,6 +122,7 @@ class LinkEngine {
 
   platform::Platform platform_;  // a bundle of references, copied
   window::WindowModel& model_;
+  const LanguageTable& texts_;
   LinkHooks hooks_;
   std::unique_ptr<platform::Timer> tick_;
   std::unique_ptr<platform::Timer> replyTimer_;

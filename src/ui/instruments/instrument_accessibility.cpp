@@ -29,6 +29,10 @@ class InstrumentInterface : public QAccessibleWidget, public QAccessibleValueInt
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     if (instrument_->hasAccessibleValue() && !canSet()) s.readOnly = true;
+    if (const auto checked = instrument_->accessibleChecked()) {
+      s.checkable = true;
+      s.checked = *checked;
+    }
     return s;
   }
 

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -30,6 +31,9 @@ class AccessibleInstrument {
   // is read-only and refuses (returns false).
   virtual bool acceptsAccessibleValue() const { return false; }
   virtual bool setAccessibleValue(double) { return false; }
+
+  // Two-state controls tell their state as checked or not.
+  virtual std::optional<bool> accessibleChecked() const { return std::nullopt; }
 
   // Names from QAccessibleActionInterface (pressAction(), increaseAction() ...).
   virtual QStringList accessibleActions() const { return {}; }

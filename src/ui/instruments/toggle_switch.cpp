@@ -15,6 +15,7 @@ void ToggleSwitch::setOn(bool on) {
   if (on == on_) return;
   on_ = on;
   update();
+  NotifyAccessibleName(this);
 }
 
 void ToggleSwitch::setTexts(const QString& offText, const QString& onText) {
@@ -23,6 +24,7 @@ void ToggleSwitch::setTexts(const QString& offText, const QString& onText) {
   onText_ = onText;
   updateGeometry();
   update();
+  NotifyAccessibleName(this);
 }
 
 void ToggleSwitch::setColors(const QColor& offColor, const QColor& onColor) {

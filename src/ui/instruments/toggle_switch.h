@@ -7,9 +7,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/instruments/instrument_accessibility.h"
+
 namespace tavu::ui {
 
-class ToggleSwitch : public QWidget {
+class ToggleSwitch : public QWidget, public AccessibleInstrument {
   Q_OBJECT
  public:
   explicit ToggleSwitch(QWidget* parent = nullptr);
@@ -22,6 +24,18 @@ class ToggleSwitch : public QWidget {
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+
+  // A check button to assistive technology: its state is its value, its press
+  // action asks for the other state like a click.
+  QAccessible::Role accessibleRole() const override { return QAccessible::CheckBox; }
+  QString accessibleCaption() const override { return text(); }
+  QString accessibleValueText() const override { return text(); }
+  bool hasAccessibleValue() const override { return false; }
+  std::optional<bool> accessibleChecked() const override { return on_; }
+  QStringList accessibleActions() const override { return {QAccessibleActionInterface::toggleAction()}; }
+  void doAccessibleAction(const QString& name) override {
+    if (name == QAccessibleActionInterface::toggleAction() && isEnabled()) emit toggled(!on_);
+  }
 
  signals:
   // The user asked for this state.

@@ -57,7 +57,8 @@ GasTab::GasTab(Tool& tool, QWidget* parent) : TabPage(tool, parent) {
 
   groupBox14_ = Named(new QGroupBox(this), QStringLiteral("GroupBox14"));
   new QGridLayout(groupBox14_);
-  pPracy_ = addSlider(0, QStringLiteral("P_pracy_changer"), m.P_pracy_changer, &SettingCommands::P_pracy_changerRelease);
+  pPracy_ =
+      addSlider(0, QStringLiteral("P_pracy_changer"), m.P_pracy_changer, &SettingCommands::P_pracy_changerRelease);
   pMin_ = addSlider(1, QStringLiteral("P_min_changer"), m.P_min_changer, &SettingCommands::P_min_changerRelease);
   page->addWidget(groupBox14_);
 
@@ -98,8 +99,8 @@ void GasTab::showSlider(const PressureSlider& view, const window::Slider& model)
   ShowState(view.caption, model);
   ShowState(view.reading, model);
   ShowText(view.caption, ToQString(model.caption));
-  ShowText(view.reading, instrument::JoinNonEmpty({instrument::FormatNumber(model.value, 2, locale()),
-                                                   ToQString(model.secondCaption)}));
+  ShowText(view.reading, instrument::JoinNonEmpty(
+                             {instrument::FormatNumber(model.value, 2, locale()), ToQString(model.secondCaption)}));
 }
 
 Action GasTab::run(void (SettingCommands::*handler)()) {

@@ -29,8 +29,7 @@ class GasTab : public TabPage {
     VerticalSlider* slider = nullptr;
     QLabel* reading = nullptr;
   };
-  PressureSlider addSlider(int column, const QString& name, window::Slider& model,
-                           void (SettingCommands::*handler)());
+  PressureSlider addSlider(int column, const QString& name, window::Slider& model, void (SettingCommands::*handler)());
   void showSlider(const PressureSlider& view, const window::Slider& model);
   Action run(void (SettingCommands::*handler)());
 

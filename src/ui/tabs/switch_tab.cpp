@@ -161,8 +161,7 @@ bool SwitchTab::eventFilter(QObject* watched, QEvent* event) {
       handle([this] { tool_.commands().Ch_U_LPG_X_Exit(); });
     } else if (in) {
       for (std::size_t i = 0; i < thresholds_.size(); ++i)
-        if (watched == thresholds_[i])
-          handle([this, i] { tool_.commands().Ch_U_LPG_X_Enter(static_cast<int>(i)); });
+        if (watched == thresholds_[i]) handle([this, i] { tool_.commands().Ch_U_LPG_X_Enter(static_cast<int>(i)); });
     }
   }
   return TabPage::eventFilter(watched, event);
