@@ -25,6 +25,10 @@ class TabPage : public QWidget {
     handler();
     emit acted();
   }
+  // An action that runs one setting handler, then asks for a redraw.
+  std::function<void()> command(void (SettingCommands::*handler)()) {
+    return [this, handler] { handle([this, handler] { (tool_.commands().*handler)(); }); };
+  }
   Tool& tool_;
 };
 

@@ -127,9 +127,7 @@ void LinkEngine::polaczClick(bool fromUser) {
     platform_.port.clearError();
   }
 
-  model_.szybkosc.index = 0;
-  const platform::LineSettings line{};
-  platform_.port.configure(line);
+  model_.szybkosc.index = 0;  // the line is set to its one speed once the port is open
   replyBuffer_.clear();
   expectedLength_ = 0;
 
@@ -142,7 +140,7 @@ void LinkEngine::polaczClick(bool fromUser) {
     Message(platform_.port.errorString());
     return;
   }
-  platform_.port.configure(line);
+  platform_.port.configure(platform::LineSettings{});
   linkState_ = link_state::kGreetingSent;
   tick_->stop();
   replyTimer_->start();

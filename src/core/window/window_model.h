@@ -6,7 +6,12 @@
 
 #include "core/window/controls.h"
 #include "core/window/header_controls.h"
-#include "core/window/other_tabs.h"
+#include "core/window/adaptation_tab.h"
+#include "core/window/help_tab.h"
+#include "core/window/info_tab.h"
+#include "core/window/map_tab.h"
+#include "core/window/scope_tab.h"
+#include "core/window/service_tab.h"
 #include "core/window/settings_tabs.h"
 
 namespace tavu::window {

@@ -62,9 +62,9 @@ GasTab::GasTab(Tool& tool, QWidget* parent) : TabPage(tool, parent) {
   pMin_ = addSlider(1, QStringLiteral("P_min_changer"), m.P_min_changer, &SettingCommands::P_min_changerRelease);
   page->addWidget(groupBox14_);
 
-  OnChosen(selTypWtrysku_, m.Sel_Typ_wtrysku, run(&SettingCommands::Sel_Typ_wtryskuChange));
-  OnChosen(tRedChanger_, m.T_RED_changer, run(&SettingCommands::T_RED_changerChange));
-  OnChosen(tGazChanger_, m.T_GAZ_changer, run(&SettingCommands::T_GAZ_changerChange));
+  OnChosen(selTypWtrysku_, m.Sel_Typ_wtrysku, command(&SettingCommands::Sel_Typ_wtryskuChange));
+  OnChosen(tRedChanger_, m.T_RED_changer, command(&SettingCommands::T_RED_changerChange));
+  OnChosen(tGazChanger_, m.T_GAZ_changer, command(&SettingCommands::T_GAZ_changerChange));
   // One handler for both buttons; it reads which of the two is checked.
   connect(fuel_, &QButtonGroup::buttonClicked, this, [this] {
     handle([this] {
@@ -88,7 +88,7 @@ GasTab::PressureSlider GasTab::addSlider(int column, const QString& name, window
   grid->addWidget(view.slider, 1, column, Qt::AlignHCenter);
   grid->addWidget(view.reading, 2, column);
   grid->setRowStretch(1, 1);
-  OnReleased(view.slider, model, run(handler));
+  OnReleased(view.slider, model, command(handler));
   // The reading follows the thumb while it moves.
   connect(view.slider, &VerticalSlider::valueEdited, this, [this, view, &model] { showSlider(view, model); });
   return view;
@@ -101,10 +101,6 @@ void GasTab::showSlider(const PressureSlider& view, const window::Slider& model)
   ShowText(view.caption, ToQString(model.caption));
   ShowText(view.reading, instrument::JoinNonEmpty(
                              {instrument::FormatNumber(model.value, 2, locale()), ToQString(model.secondCaption)}));
-}
-
-Action GasTab::run(void (SettingCommands::*handler)()) {
-  return [this, handler] { handle([this, handler] { (tool_.commands().*handler)(); }); };
 }
 
 void GasTab::refresh() {

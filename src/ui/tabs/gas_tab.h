@@ -31,7 +31,6 @@ class GasTab : public TabPage {
   };
   PressureSlider addSlider(int column, const QString& name, window::Slider& model, void (SettingCommands::*handler)());
   void showSlider(const PressureSlider& view, const window::Slider& model);
-  Action run(void (SettingCommands::*handler)());
 
   QGroupBox* groupBox12_ = nullptr;
   QComboBox* selTypWtrysku_ = nullptr;

@@ -45,16 +45,12 @@ PetrolTab::PetrolTab(Tool& tool, QWidget* parent) : TabPage(tool, parent) {
   wykresCheckBox_ = Named(new QCheckBox(groupBox25_), QStringLiteral("wykres_CheckBox"));
   grid->addWidget(wykresCheckBox_, row++, 1);
 
-  OnChosen(selCyl_, m.Sel_cyl, run(&SettingCommands::Sel_cylChange));
-  OnChosen(selImpuls_, m.Sel_Impuls, run(&SettingCommands::Sel_ImpulsChange));
-  OnChosen(selRpmSignal_, m.Sel_RPM_signal, run(&SettingCommands::Sel_RPM_signalChange));
-  OnChosen(selTypSilnika_, m.Sel_Typ_silnika, run(&SettingCommands::Sel_Typ_silnikaChange));
-  OnClicked(checkInjectorPlus_, m.Check_Injector_plus, run(&SettingCommands::Check_Injector_plusClick));
-  OnClicked(fullGroup_, m.Full_group_CheckBox, run(&SettingCommands::Full_group_CheckBoxClick));
-}
-
-Action PetrolTab::run(void (SettingCommands::*handler)()) {
-  return [this, handler] { handle([this, handler] { (tool_.commands().*handler)(); }); };
+  OnChosen(selCyl_, m.Sel_cyl, command(&SettingCommands::Sel_cylChange));
+  OnChosen(selImpuls_, m.Sel_Impuls, command(&SettingCommands::Sel_ImpulsChange));
+  OnChosen(selRpmSignal_, m.Sel_RPM_signal, command(&SettingCommands::Sel_RPM_signalChange));
+  OnChosen(selTypSilnika_, m.Sel_Typ_silnika, command(&SettingCommands::Sel_Typ_silnikaChange));
+  OnClicked(checkInjectorPlus_, m.Check_Injector_plus, command(&SettingCommands::Check_Injector_plusClick));
+  OnClicked(fullGroup_, m.Full_group_CheckBox, command(&SettingCommands::Full_group_CheckBoxClick));
 }
 
 void PetrolTab::refresh() {

@@ -20,7 +20,6 @@ class PetrolTab : public TabPage {
 
  private:
   // Runs a setting handler and asks for a redraw.
-  Action run(void (SettingCommands::*handler)());
 
   QGroupBox* groupBox25_ = nullptr;
   QLabel* label34_ = nullptr;

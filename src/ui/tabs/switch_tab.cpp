@@ -55,7 +55,7 @@ SwitchTab::SwitchTab(Tool& tool, QWidget* parent) : TabPage(tool, parent) {
   firstDrop->addWidget(checkByFirst_);
   firstDrop->addWidget(label24_, 1);
   static_cast<QGridLayout*>(groupBox17_->layout())->addLayout(firstDrop, 2, 0, 1, 4);
-  OnClicked(checkByFirst_, m.Check_by_first, run(&SettingCommands::Check_by_firstClick));
+  OnClicked(checkByFirst_, m.Check_by_first, command(&SettingCommands::Check_by_firstClick));
 
   groupBox13_ = Named(new QGroupBox(this), QStringLiteral("GroupBox13"));
   Compact(new QGridLayout(groupBox13_));
@@ -85,7 +85,7 @@ SwitchTab::NamedDial SwitchTab::addDial(QGroupBox* group, int column, const QStr
   view.model = &model;
   grid->addWidget(view.name, 0, column);
   grid->addWidget(view.dial, 1, column);
-  OnReleased(view.dial, model, run(handler));
+  OnReleased(view.dial, model, command(handler));
   return view;
 }
 
@@ -186,10 +186,6 @@ void SwitchTab::placeThresholdSlider() {
   const QRect place(boxTop.x() - hint.width() / 2, boxTop.y() - 2 - height, hint.width(), height);
   if (thresholdSlider_->geometry() != place) thresholdSlider_->setGeometry(place);
   thresholdSlider_->raise();
-}
-
-Action SwitchTab::run(void (SettingCommands::*handler)()) {
-  return [this, handler] { handle([this, handler] { (tool_.commands().*handler)(); }); };
 }
 
 void SwitchTab::refresh() {

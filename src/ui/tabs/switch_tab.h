@@ -42,7 +42,6 @@ class SwitchTab : public TabPage {
   QGroupBox* buildLevelIndicator();
   // Puts the threshold slider over the threshold box its model position names.
   void placeThresholdSlider();
-  Action run(void (SettingCommands::*handler)());
 
   QGroupBox* groupBox17_ = nullptr;
   QGroupBox* groupBox13_ = nullptr;
